@@ -1,0 +1,105 @@
+// The number reader: digits accumulate in extended precision, then one power-of-ten scaling.
+#include "number_text.h"
+
+#include <cstdint>
+
+#include "errors.h"
+#include "power_of_ten.h"
+
+namespace aeon {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Applies 10^power as up to three factors: the units, the 32-blocks and the 512-blocks.
+Extended scaleByPowerOfTen(Extended value, std::int64_t power) {
+    if (power <= -5120) return value.isNegative() ? -Extended{} : Extended{};
+    const bool divide = power < 0;
+    const std::int64_t magnitude = divide ? -power : power;
+    const Extended factors[] = {powers_of_ten::kUnits[magnitude % 32],
+                                powers_of_ten::kThirtyTwos[(magnitude / 32) % 16],
+                                powers_of_ten::kFiveTwelves[magnitude / 512]};
+    for (const Extended& factor : factors) {
+        if (factor == powers_of_ten::kUnits[0]) continue;
+        value = divide ? value / factor : value * factor;
+    }
+    return value;
+}
+
+class Reader {
+  public:
+    Reader(std::string_view text, std::string_view decimalSeparator)
+        : text_(text), separator_(decimalSeparator) {}
+
+    Extended read() {
+        skipBlanks();
+        const bool negative = accept('-');
+        if (!negative) accept('+');
+        const Extended ten = Extended::fromInt(10);
+        Extended value;
+        bool mantissaSeen = false;
+        std::int64_t fractionDigits = 0;
+        auto accumulate = [&](bool inFraction) {
+            while (pos_ < text_.size() && isDigit(text_[pos_])) {
+                value = value * ten + Extended::fromInt(text_[pos_++] - '0');
+                mantissaSeen = true;
+                if (inFraction && fractionDigits < 1'000'000'000) ++fractionDigits;
+            }
+        };
+        accumulate(false);
+        if (!separator_.empty() && text_.substr(pos_, separator_.size()) == separator_) {
+            pos_ += separator_.size();
+            mantissaSeen = true;
+            accumulate(true);
+        }
+        if (!mantissaSeen) fail();
+
+        std::int64_t exponent = 0;
+        if (accept('E') || accept('e')) {
+            const bool negativeExponent = accept('-');
+            if (!negativeExponent) accept('+');
+            while (pos_ < text_.size() && isDigit(text_[pos_])) {
+                if (exponent >= 500) fail();
+                exponent = exponent * 10 + (text_[pos_++] - '0');
+            }
+            if (negativeExponent) exponent = -exponent;
+        }
+        skipBlanks();
+        if (pos_ != text_.size()) fail();
+
+        value = scaleByPowerOfTen(value, exponent - fractionDigits);
+        if (value.isInfinite()) fail();
+        return negative ? -value : value;
+    }
+
+  private:
+    void skipBlanks() {
+        while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
+    }
+    bool accept(char c) {
+        if (pos_ < text_.size() && text_[pos_] == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+    [[noreturn]] void fail() const { throw EConvertError::notANumber(text_); }
+
+    std::string_view text_;
+    std::string_view separator_;
+    std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+Extended TextToExtended(std::string_view text, const RegionalSettings& settings) {
+    return Reader(text, settings.decimalSeparator).read();
+}
+
+Extended TextToExtended(std::string_view text) {
+    return TextToExtended(text, currentRegionalSettings());
+}
+
+}  // namespace aeon
