@@ -43,7 +43,10 @@ class OperandGenerator {
     }
 
     Extended subnormal() {
-        return Extended::fromBits(coin() ? 0x8000u : 0u, significand() >> (1 + below(63)));
+        // One draw per statement: argument evaluation order differs between compilers.
+        const auto sign = static_cast<std::uint16_t>(coin() ? 0x8000u : 0u);
+        const std::uint64_t sig = significand();
+        return Extended::fromBits(sign, sig >> (1 + below(63)));
     }
 
     // Any value, with about a third of the draws in the awkward regions.
