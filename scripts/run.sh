@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset default >/dev/null
 cmake --build --preset default -j2
-exec build/default/cli/aeonarium-cli --help
+exec build/default/app/aeonarium

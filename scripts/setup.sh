@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libboost-stacktrace-dev
   fonts-wine locales
+  xvfb xauth openbox xdotool wmctrl x11-utils
 )
 
 as_root() {
