@@ -25,10 +25,12 @@ ParsedArguments parseArguments(int argc, const char* const* argv) {
     std::vector<std::string_view> positional;
     bool optionsEnded = false;
     bool batch = false;
+    bool reverse = false;
+    bool events = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         // Once the row is known, the next word is the age, even when it starts with '-'.
-        if (optionsEnded || positional.size() == 1 || !arg.starts_with("-") || arg == "-") {
+        if (optionsEnded || !positional.empty() || !arg.starts_with("-") || arg == "-") {
             positional.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
@@ -37,6 +39,10 @@ ParsedArguments parseArguments(int argc, const char* const* argv) {
             return result;
         } else if (arg == "--batch") {
             batch = true;
+        } else if (arg == "--reverse") {
+            reverse = true;
+        } else if (arg == "--events") {
+            events = true;
         } else if (arg == "--model" || arg.starts_with("--model=")) {
             std::string_view value;
             if (arg == "--model") {
@@ -59,12 +65,29 @@ ParsedArguments parseArguments(int argc, const char* const* argv) {
             return result;
         }
     }
-    if (batch) {
+    if (int(batch) + int(reverse) + int(events) > 1) {
+        result.error = "Nur eine von --batch, --reverse, --events / only one of them";
+        return result;
+    }
+    if (batch || events) {
         if (!positional.empty()) {
-            result.error = "--batch nimmt keine weiteren Argumente / --batch takes no arguments";
+            result.error = "Keine weiteren Argumente erwartet / no further arguments expected";
             return result;
         }
-        result.action = Action::Batch;
+        result.action = batch ? Action::Batch : Action::Events;
+        return result;
+    }
+    if (reverse) {
+        if (positional.empty()) {
+            result.error = "--reverse braucht DATUM [UHRZEIT] / --reverse needs DATE [TIME]";
+            return result;
+        }
+        // Date, time and marker may come as one argument or several.
+        for (const std::string_view word : positional) {
+            if (!result.options.age.empty()) result.options.age += ' ';
+            result.options.age += word;
+        }
+        result.action = Action::Reverse;
         return result;
     }
     if (positional.size() != 2) {

@@ -4,8 +4,11 @@
 #include <string>
 
 #include "cli_options.h"
+#include "date_text.h"
 #include "errors.h"
+#include "events_table.h"
 #include "regional_settings.h"
+#include "reverse_conversion.h"
 #include "year_model.h"
 
 namespace {
@@ -14,6 +17,19 @@ int runSingle(const aeon::cli::Options& options) {
     try {
         aeon::SelectYearModel(options.model);
         std::cout << aeon::ConvertAge(options.row, options.age) << '\n';
+        return EXIT_SUCCESS;
+    } catch (const aeon::ConversionError& error) {
+        std::cerr << error.kindName() << ": " << error.what() << '\n';
+        return EXIT_FAILURE;
+    }
+}
+
+int runReverse(const aeon::cli::Options& options) {
+    try {
+        const auto interval =
+            aeon::ReverseConvert(aeon::kYearModels[static_cast<std::size_t>(options.model)].model,
+                                 options.age, aeon::currentRegionalSettings(), aeon::PresentYear());
+        std::cout << aeon::ReadableAge(interval, aeon::currentRegionalSettings()) << '\n';
         return EXIT_SUCCESS;
     } catch (const aeon::ConversionError& error) {
         std::cerr << error.kindName() << ": " << error.what() << '\n';
@@ -45,6 +61,12 @@ int main(int argc, char** argv) {
             return runBatch();
         case aeon::cli::Action::Convert:
             return runSingle(parsed.options);
+        case aeon::cli::Action::Reverse:
+            return runReverse(parsed.options);
+        case aeon::cli::Action::Events:
+            std::cout << aeon::cli::eventsTable(parsed.options.model,
+                                                aeon::currentRegionalSettings());
+            return EXIT_SUCCESS;
     }
     return 2;
 }

@@ -11,4 +11,8 @@ EConvertError EConvertError::notADate(std::string_view text) {
     return EConvertError("'" + std::string(text) + "' ist kein gültiges Datum");
 }
 
+EConvertError EConvertError::notADateTime(std::string_view text) {
+    return EConvertError("'" + std::string(text) + "' ist kein gültiges Datum mit Uhrzeit");
+}
+
 }  // namespace aeon

@@ -22,6 +22,7 @@ class EConvertError final : public ConversionError {
 
     static EConvertError notANumber(std::string_view text);
     static EConvertError notADate(std::string_view text);
+    static EConvertError notADateTime(std::string_view text);
 };
 
 class EOverflow final : public ConversionError {

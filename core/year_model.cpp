@@ -33,9 +33,7 @@ const YearModel& currentYearModel() {
     return current();
 }
 
-std::string ConvertAge(const YearModel& model, AgeRow row, std::string_view text,
-                       const RegionalSettings& settings) {
-    const Extended age = TextToExtended(text, settings);
+std::int64_t AgeToYearSecond(const YearModel& model, AgeRow row, const Extended& age) {
     const Extended spanSeconds = Extended::fromDouble(model.SpanSeconds);
     const Extended spanBillions = Extended::fromDouble(model.SpanBillionYears);
 
@@ -46,16 +44,26 @@ std::string ConvertAge(const YearModel& model, AgeRow row, std::string_view text
                                 : spanBillions * Extended::fromInt(ageRowInfo(row).unitsPerBillion);
     const auto elapsed = (spanSeconds - product / divisor).toDouble();
     if (elapsed.overflow) throw EOverflow();
-    return ElapsedToDateText(model, elapsed.value, settings);
+    return ElapsedToYearSecond(model, elapsed.value);
 }
 
-std::string ElapsedToDateText(const YearModel& model, double elapsed,
-                              const RegionalSettings& settings) {
+std::int64_t ElapsedToYearSecond(const YearModel& model, double elapsed) {
     const Extended x = Extended::fromDouble(elapsed) * Extended::fromInt(365) *
                        Extended::fromInt(kSecondsPerDay) / Extended::fromDouble(model.SpanSeconds);
     const auto second = x.truncToInt64();
     if (!second) throw EInvalidOp();
-    return YearSecondToDateText(*second, settings);
+    return *second;
+}
+
+std::string ConvertAge(const YearModel& model, AgeRow row, std::string_view text,
+                       const RegionalSettings& settings) {
+    const Extended age = TextToExtended(text, settings);
+    return YearSecondToDateText(AgeToYearSecond(model, row, age), settings);
+}
+
+std::string ElapsedToDateText(const YearModel& model, double elapsed,
+                              const RegionalSettings& settings) {
+    return YearSecondToDateText(ElapsedToYearSecond(model, elapsed), settings);
 }
 
 std::string YearSecondToDateText(std::int64_t second, const RegionalSettings& settings) {

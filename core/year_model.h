@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "extended.h"
 #include "regional_settings.h"
 
 namespace aeon {
@@ -61,6 +62,11 @@ std::string ConvertAge(const YearModel& model, AgeRow row, std::string_view text
 std::string ElapsedToDateText(const YearModel& model, double elapsed,
                               const RegionalSettings& settings);
 std::string YearSecondToDateText(std::int64_t second, const RegionalSettings& settings);
+
+// The arithmetic alone: the second of the model year (counted from kCalendarStart) at which an
+// age in the row's unit, or an elapsed time in seconds, falls.
+std::int64_t AgeToYearSecond(const YearModel& model, AgeRow row, const Extended& age);
+std::int64_t ElapsedToYearSecond(const YearModel& model, double elapsed);
 
 // The same under the current model and settings.
 std::string ConvertAge(AgeRow row, std::string_view text);

@@ -1,6 +1,8 @@
 // TMainForm's behaviour: enabling buttons, converting a row, clearing rows on a model change.
 #include "main.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QScreen>
 
@@ -35,7 +37,10 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
         {ui_->Edit6, ui_->Button6, ui_->Label16, aeon::AgeRow::Billions},
     }};
     for (QLabel* label : findChildren<QLabel*>()) setLabelText(*label, label->text());
-    for (const Row& row : rows_) row.button->installEventFilter(this);
+    for (const Row& row : rows_) {
+        row.button->installEventFilter(this);
+        addCopyAction(*row.result);
+    }
     ui_->ComboBox1->installEventFilter(this);
     connectHandlers();
 
@@ -61,6 +66,15 @@ void TMainForm::connectHandlers() {
     }
     connect(ui_->ComboBox1, &QComboBox::activated, this,
             aeon::ui::guarded(this, &TMainForm::ComboBox1Change));
+}
+
+// A right click on a result offers to copy it; no key, focus or layout changes with it.
+void TMainForm::addCopyAction(QLabel& label) {
+    auto* copy = new QAction(QStringLiteral("Kopieren"), &label);
+    connect(copy, &QAction::triggered, &label,
+            [&label] { QGuiApplication::clipboard()->setText(label.text()); });
+    label.addAction(copy);
+    label.setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void TMainForm::Button6Click() {

@@ -54,6 +54,7 @@ class TMainForm : public QWidget {
     void convertRow(std::size_t n);
     void updateButton(std::size_t n);
     void connectHandlers();
+    static void addCopyAction(QLabel& label);
     bool handleButtonKey(QPushButton& button, const QKeyEvent& event);
 
     std::unique_ptr<Ui::TMainForm> ui_;

@@ -5,9 +5,13 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "cli_options.h"
+#include "famous_events.h"
+#include "utf8.h"
+#include "year_model.h"
 
 namespace {
 
@@ -98,6 +102,49 @@ TEST(CliExecutable, BatchModeAnswersEveryLine) {
               "ERR\tUsage\tUnbekannte Zeile: decades\n"
               "ERR\tUsage\tZeile muss MODELL<TAB>ZEILE<TAB>TEXT sein\n"
               "ERR\tEOverflow\tGleitkommaüberlauf\n");
+}
+
+TEST(CliExecutable, ReverseConversion) {
+    const struct {
+        const char* locale;
+        const char* arguments;
+        const char* output;
+    } cases[] = {
+        {"de_DE.UTF-8", "--reverse 29.12.2016 06:43:59", "vor 65 Millionen Jahren\n"},
+        {"de_DE.UTF-8", "--reverse '29.12.2016 06:43:59'", "vor 65 Millionen Jahren\n"},
+        {"de_DE.UTF-8", "--model 1 --reverse 10.11.2016 07:20:00", "vor 619 Millionen Jahren\n"},
+        {"de_DE.UTF-8", "--reverse 01.01.2016", "vor 13,798 Milliarden Jahren\n"},
+        {"en_US.UTF-8", "--reverse 12/29/2016 6:43:59 AM", "vor 65 Millionen Jahren\n"},
+        {"de_DE.UTF-8", "--reverse 29.12.2016 25:00",
+         "EConvertError: '29.12.2016 25:00' ist kein gültiges Datum mit Uhrzeit\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(runCli(c.locale, c.arguments).out, c.output) << c.arguments;
+    EXPECT_EQ(runCli("de_DE.UTF-8", "--reverse").exitCode, 2);
+}
+
+TEST(CliExecutable, EventsTableShowsTheConversionOfEachAge) {
+    for (const int model : {0, 1}) {
+        const CliRun run = runCli("de_DE.UTF-8", "--events --model " + std::to_string(model));
+        ASSERT_EQ(run.exitCode, 0);
+        std::istringstream lines(run.out);
+        std::string line;
+        std::getline(lines, line);
+        EXPECT_EQ(line.rfind("Ereignis", 0), 0u);
+        const std::size_t dateColumn =
+            aeon::utf8::countCodePoints(line.substr(0, line.find("Zeitpunkt")));
+        for (const aeon::FamousEvent& event : aeon::kFamousEvents) {
+            ASSERT_TRUE(std::getline(lines, line)) << event.name;
+            EXPECT_EQ(line.rfind(std::string(event.name), 0), 0u) << line;
+            const std::string expected = aeon::ConvertAge(
+                aeon::kYearModels[static_cast<std::size_t>(model)].model, aeon::AgeRow::Years,
+                std::to_string(event.yearsAgo), aeon::RegionalSettings::german());
+            // Every date starts in the same column, whatever the names' byte lengths.
+            const std::string_view prefix = aeon::utf8::prefix(line, dateColumn);
+            EXPECT_EQ(line.substr(prefix.size()), expected) << line;
+        }
+        EXPECT_FALSE(std::getline(lines, line));
+    }
 }
 
 TEST(CliArguments, NegativeAgesAreAgesNotOptions) {

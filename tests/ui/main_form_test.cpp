@@ -1,9 +1,11 @@
 // TMainForm driven through real key and mouse events on the offscreen platform.
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -342,6 +344,30 @@ class MainFormTest : public QObject {
         QCOMPARE(button(1)->accessibleName(), QStringLiteral("Umrechnen: Millionen Jahre"));
         QCOMPARE(result(1)->accessibleName(), QStringLiteral("Ergebnis: Millionen Jahre"));
         QCOMPARE(edit(5)->accessibleName(), QStringLiteral("Vor … Jahren"));
+    }
+
+    void rightClickOnAResultCopiesIt() {
+        enter(1, QStringLiteral("65"));
+        QTest::mouseClick(button(1), Qt::LeftButton);
+        QWidget* focusBefore = QApplication::focusWidget();
+        QGuiApplication::clipboard()->clear();
+        const QPoint inside(2, result(1)->height() / 2);
+        QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, inside,
+                                      result(1)->mapToGlobal(inside));
+        QTimer::singleShot(0, [] {
+            QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            QCOMPARE(menu->actions().size(), 1);
+            QCOMPARE(menu->actions().first()->text(), QStringLiteral("Kopieren"));
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QApplication::sendEvent(result(1), &menuRequest);
+        QTRY_COMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("29.12.2016 06:43:59"));
+        QCOMPARE(form->focusWidget(), focusBefore);  // the window keeps its focus control
+        // Buttons, boxes and the selector offer nothing new.
+        QCOMPARE(button(1)->contextMenuPolicy(), Qt::DefaultContextMenu);
+        QVERIFY(button(1)->actions().isEmpty());
     }
 
     void screenshot() {
