@@ -63,14 +63,11 @@ void readNames(const LocaleText& text, nl_item first, std::array<std::string, N>
 
 }  // namespace
 
-void LoadRegionalSettings() {
+std::optional<PosixLocaleData> readPosixLocale() {
     // An empty name asks for the locale that LC_ALL, LC_TIME / LC_NUMERIC or LANG name.
     const locale_t locale = newlocale(LC_NUMERIC_MASK | LC_TIME_MASK | LC_CTYPE_MASK, "",
                                       static_cast<locale_t>(nullptr));
-    if (locale == static_cast<locale_t>(nullptr)) {
-        setCurrentRegionalSettings(RegionalSettings::fallback());
-        return;
-    }
+    if (locale == static_cast<locale_t>(nullptr)) return std::nullopt;
     PosixLocaleData data;
     {
         const LocaleText text(locale);
@@ -86,7 +83,12 @@ void LoadRegionalSettings() {
         readNames(text, ABDAY_1, data.shortDayNames);
     }
     freelocale(locale);
-    setCurrentRegionalSettings(settingsFromPosixLocale(data));
+    return data;
+}
+
+void LoadRegionalSettings() {
+    const auto data = readPosixLocale();
+    setCurrentRegionalSettings(data ? settingsFromPosixLocale(*data) : RegionalSettings::fallback());
 }
 
 }  // namespace aeon

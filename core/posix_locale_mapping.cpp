@@ -82,9 +82,12 @@ std::string quoteLiteral(std::string_view text, std::string_view dateSeparator,
 
 template <std::size_t N>
 std::array<std::string, N> namesOrGerman(const std::array<std::string, N>& names,
-                                         const std::array<const char*, N>& german) {
+                                         const std::array<const char*, N>& german, bool& missing) {
     std::array<std::string, N> result;
-    for (std::size_t i = 0; i < N; ++i) result[i] = names[i].empty() ? german[i] : names[i];
+    for (std::size_t i = 0; i < N; ++i) {
+        missing = missing || names[i].empty();
+        result[i] = names[i].empty() ? german[i] : names[i];
+    }
     return result;
 }
 
@@ -176,30 +179,51 @@ std::optional<std::string> datePatternFromDateFormat(std::string_view dateFormat
     return pattern;
 }
 
-RegionalSettings settingsFromPosixLocale(const PosixLocaleData& data) {
+RegionalSettings settingsFromPosixLocale(const PosixLocaleData& data,
+                                         std::vector<std::string>* fellBack) {
+    auto noteFallBack = [fellBack](const char* field) {
+        if (fellBack != nullptr) fellBack->emplace_back(field);
+    };
     RegionalSettings s = RegionalSettings::fallback();
-    if (utf8::isSingleCodePoint(data.radixChar)) s.decimalSeparator = data.radixChar;
+    if (utf8::isSingleCodePoint(data.radixChar)) {
+        s.decimalSeparator = data.radixChar;
+    } else {
+        noteFallBack("decimal separator");
+    }
 
     const std::string timeFormat = expandTimeFormat(data.timeFormat, data.timeFormatAmPm);
     const auto timeSeparator = literalBetweenFirstTwoConversions(timeFormat);
-    if (timeSeparator && utf8::isSingleCodePoint(*timeSeparator)) s.timeSeparator = *timeSeparator;
+    if (timeSeparator && utf8::isSingleCodePoint(*timeSeparator)) {
+        s.timeSeparator = *timeSeparator;
+    } else {
+        noteFallBack("time separator");
+    }
     const auto dateSeparator = literalBetweenFirstTwoConversions(data.dateFormat);
-    if (dateSeparator && utf8::isSingleCodePoint(*dateSeparator)) s.dateSeparator = *dateSeparator;
+    if (dateSeparator && utf8::isSingleCodePoint(*dateSeparator)) {
+        s.dateSeparator = *dateSeparator;
+    } else {
+        noteFallBack("date separator");
+    }
 
     if (const auto pattern =
             datePatternFromDateFormat(data.dateFormat, s.dateSeparator, s.timeSeparator)) {
         s.shortDatePattern = *pattern;
+    } else {
+        noteFallBack("short-date pattern");
     }
-    const ClockSettings clock = clockFromTimeFormat(timeFormat).value_or(ClockSettings{});
-    s.shortTimePattern = buildTimePattern(clock, false);
-    s.longTimePattern = buildTimePattern(clock, true);
+    const auto clock = clockFromTimeFormat(timeFormat);
+    if (!clock) noteFallBack("clock settings");
+    s.shortTimePattern = buildTimePattern(clock.value_or(ClockSettings{}), false);
+    s.longTimePattern = buildTimePattern(clock.value_or(ClockSettings{}), true);
 
     s.timeAMString = data.amString;
     s.timePMString = data.pmString;
-    s.longMonthNames = namesOrGerman(data.longMonthNames, kGermanLongMonthNames);
-    s.shortMonthNames = namesOrGerman(data.shortMonthNames, kGermanShortMonthNames);
-    s.longDayNames = namesOrGerman(data.longDayNames, kGermanLongDayNames);
-    s.shortDayNames = namesOrGerman(data.shortDayNames, kGermanShortDayNames);
+    bool anyNameMissing = false;
+    s.longMonthNames = namesOrGerman(data.longMonthNames, kGermanLongMonthNames, anyNameMissing);
+    s.shortMonthNames = namesOrGerman(data.shortMonthNames, kGermanShortMonthNames, anyNameMissing);
+    s.longDayNames = namesOrGerman(data.longDayNames, kGermanLongDayNames, anyNameMissing);
+    s.shortDayNames = namesOrGerman(data.shortDayNames, kGermanShortDayNames, anyNameMissing);
+    if (anyNameMissing) noteFallBack("names");
     return s;
 }
 

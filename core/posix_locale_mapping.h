@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "regional_settings.h"
 
@@ -24,7 +25,12 @@ struct PosixLocaleData {
     std::array<std::string, 7> shortDayNames;     // ABDAY_1..
 };
 
-RegionalSettings settingsFromPosixLocale(const PosixLocaleData& data);
+// `fellBack`, when given, receives the names of the fields the locale could not supply.
+RegionalSettings settingsFromPosixLocale(const PosixLocaleData& data,
+                                         std::vector<std::string>* fellBack = nullptr);
+
+// The items of the process's locale as the environment names it; nothing if it cannot be loaded.
+std::optional<PosixLocaleData> readPosixLocale();
 
 // The pieces, exposed for tests.
 std::string expandTimeFormat(std::string_view timeFormat, std::string_view timeFormatAmPm);

@@ -105,6 +105,21 @@ class ReportLogTest : public QObject {
         QVERIFY(aside.readAll().startsWith(garbage));
     }
 
+    void aTruncatedLastReportIsKeptAndTheNewOneFollows() {
+        QFile file(logPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(report(QStringLiteral("ganz")).toUtf8());
+        file.write(report(QStringLiteral("halb")).toUtf8().left(40));
+        file.close();
+        const ReportLog log(logPath(), fallback());
+        QCOMPARE(log.append(report(QStringLiteral("neu"))), logPath());
+        const QStringList reports = reportsIn(logPath());
+        QCOMPARE(reports.size(), 3);
+        QVERIFY(isWhole(reports.first()));
+        QVERIFY(reports.at(1).startsWith(ReportLog::kReportHeader));
+        QVERIFY(isWhole(reports.last()));
+    }
+
     void twoProcessesAppendingAtOnceLoseNothing() {
         QProcess* a = startWorker(QStringLiteral("A"), 15, 2000);
         QProcess* b = startWorker(QStringLiteral("B"), 15, 2000);

@@ -74,6 +74,17 @@ TEST(TextToExtended, RejectsWithTheWholeTextInTheMessage) {
     }
 }
 
+// A NUL would end the message early; it shows as a blank like other control characters.
+TEST(TextToExtended, ANulInTheTextKeepsTheWholeMessage) {
+    const std::string text("6\0" "899", 5);
+    try {
+        TextToExtended(text, RegionalSettings::german());
+        ADD_FAILURE();
+    } catch (const EConvertError& e) {
+        EXPECT_STREQ(e.what(), "'6 899' ist kein gültiger Gleitkommawert");
+    }
+}
+
 TEST(TextToExtended, OnlyTheSettingsSeparatorCounts) {
     RegionalSettings settings = RegionalSettings::german();
     settings.decimalSeparator = ".";
