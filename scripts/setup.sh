@@ -3,12 +3,13 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
-  libgtest-dev libbenchmark-dev
+  g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
+  googletest libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libboost-stacktrace-dev
-  fonts-wine locales
+  fonts-wine locales locales-all
   xvfb xauth openbox xdotool wmctrl x11-utils
+  g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user
 )
 
 as_root() {

@@ -1,6 +1,7 @@
 // aeonarium-cli through the real executable: single conversions, errors, usage and batch mode.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -23,7 +24,10 @@ struct CliRun {
 // Runs the converter under a locale; `input` goes to its standard input.
 CliRun runCli(const std::string& locale, const std::string& arguments,
               const std::string& input = "") {
-    const std::string inputFile = ::testing::TempDir() + "cli_input.txt";
+    // Tests run in parallel processes: each input file is the process's own.
+    static int calls = 0;
+    const std::string inputFile = ::testing::TempDir() + "cli_input_" + std::to_string(::getpid()) +
+                                  "_" + std::to_string(++calls) + ".txt";
     std::ofstream(inputFile, std::ios::binary) << input;
     const std::string command = "env -i LC_ALL=" + locale + " " + AEONARIUM_CLI_PATH + " " +
                                 arguments + " <" + inputFile + " 2>&1";
@@ -35,6 +39,7 @@ CliRun runCli(const std::string& locale, const std::string& arguments,
     while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
         run.out.append(buffer.data(), n);
     const int status = ::pclose(pipe);
+    std::remove(inputFile.c_str());
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
 }

@@ -22,7 +22,7 @@ std::string show(const Extended& x) {
     return buffer;
 }
 
-bool sameBits(const Extended& a, const Extended& b) {
+[[maybe_unused]] bool sameBits(const Extended& a, const Extended& b) {
     if (a.isNaN() || b.isNaN()) return a.isNaN() && b.isNaN();
     return a.signExponent() == b.signExponent() && a.significand() == b.significand();
 }

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <random>
 
 #include "errors.h"
+#include "power_of_ten.h"
 
 namespace aeon {
 namespace {
@@ -76,7 +78,10 @@ TEST(TextToExtended, RejectsWithTheWholeTextInTheMessage) {
 
 // A NUL would end the message early; it shows as a blank like other control characters.
 TEST(TextToExtended, ANulInTheTextKeepsTheWholeMessage) {
-    const std::string text("6\0" "899", 5);
+    const std::string text(
+        "6\0"
+        "899",
+        5);
     try {
         TextToExtended(text, RegionalSettings::german());
         ADD_FAILURE();
@@ -133,6 +138,65 @@ TEST(TextToExtended, ShortInputsAreCorrectlyRoundedLikeStrtold) {
         std::memcpy(&actual, &sig, 8);
         std::memcpy(reinterpret_cast<char*>(&actual) + 8, &se, 2);
         ASSERT_EQ(actual, expected) << text;
+    }
+}
+#endif
+
+#if LDBL_MANT_DIG == 64
+long double hardware(const Extended& x) {
+    long double value = 0;
+    const std::uint64_t sig = x.significand();
+    const std::uint16_t se = x.signExponent();
+    std::memcpy(&value, &sig, 8);
+    std::memcpy(reinterpret_cast<char*>(&value) + 8, &se, 2);
+    return value;
+}
+
+// The reader's arithmetic done by the x87 unit: digits accumulate, then the three factors.
+long double readOnHardware(const std::string& digits, std::int64_t power) {
+    volatile long double value = 0;
+    for (const char d : digits) value = value * 10 + (d - '0');
+    if (power <= -5120) return 0;
+    const std::int64_t m = power < 0 ? -power : power;
+    const Extended factors[] = {powers_of_ten::kUnits[static_cast<std::size_t>(m % 32)],
+                                powers_of_ten::kThirtyTwos[static_cast<std::size_t>((m / 32) % 16)],
+                                powers_of_ten::kFiveTwelves[static_cast<std::size_t>(m / 512)]};
+    for (const Extended& f : factors) {
+        if (f == powers_of_ten::kUnits[0]) continue;
+        value = power < 0 ? value / hardware(f) : value * hardware(f);
+    }
+    return value;
+}
+
+// Every net power of ten from -5200 to +4999 (the reader takes exponents up to 4999), with
+// mantissas of 1 to 40 digits, against the hardware doing the same steps.
+TEST(TextToExtended, PowerOfTenSweepMatchesHardware) {
+    RegionalSettings settings = RegionalSettings::german();
+    settings.decimalSeparator = ".";
+    std::mt19937_64 random(5120);
+    for (std::int64_t power = -5200; power <= 4999; ++power) {
+        for (int draw = 0; draw < 4; ++draw) {
+            std::string digits(1 + random() % 40, '0');
+            for (char& d : digits) d = static_cast<char>('0' + random() % 10);
+            digits[0] = static_cast<char>('1' + random() % 9);
+            // Powers below -4999 need fraction digits: the exponent alone cannot go that far.
+            const std::int64_t fraction = power < -4999 ? -4999 - power : 0;
+            std::string text = digits;
+            if (fraction > 0)
+                text = "0." + std::string(static_cast<std::size_t>(fraction), '0') + digits;
+            const std::int64_t exponent =
+                power + fraction + (fraction > 0 ? static_cast<std::int64_t>(digits.size()) : 0);
+            text += "e" + std::to_string(exponent);
+            const long double expected = readOnHardware(digits, power);
+            if (std::isinf(expected)) {
+                EXPECT_THROW(TextToExtended(text, settings), EConvertError) << text;
+                continue;
+            }
+            const Extended read = TextToExtended(text, settings);
+            const long double actual = hardware(read);
+            ASSERT_TRUE(actual == expected && std::signbit(actual) == std::signbit(expected))
+                << text << " power " << power;
+        }
     }
 }
 #endif
