@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "calendar.h"
 #include "errors.h"
@@ -23,8 +24,8 @@ struct Instant {
 };
 
 Instant decode(double value) {
-    const auto total =
-        (Extended::fromDouble(value) * Extended::fromInt(kMillisecondsPerDay)).roundToInt64();
+    static const Extended millisecondsPerDay = Extended::fromInt(kMillisecondsPerDay);
+    const auto total = (Extended::fromDouble(value) * millisecondsPerDay).roundToInt64();
     if (!total) throw EInvalidOp();
     std::int64_t day = *total / kMillisecondsPerDay;
     std::int64_t time = *total % kMillisecondsPerDay;
@@ -76,33 +77,46 @@ class Renderer {
         : s_(settings), t_(instant) {}
 
     void render(std::string_view pattern, int level);
-    std::string result() const { return std::string(utf8::prefix(out_, kMaxDateTimeTextLength)); }
+    // At most 256 bytes are at most 256 characters: only a longer text needs counting.
+    std::string result() const {
+        const std::string_view text(out_, length_);
+        return std::string(
+            length_ > kMaxDateTimeTextLength ? utf8::prefix(text, kMaxDateTimeTextLength) : text);
+    }
 
   private:
     void append(std::string_view text) {
-        if (out_.size() < kByteBudget) out_.append(text.substr(0, kByteBudget - out_.size()));
+        const std::size_t n = std::min(text.size(), kByteBudget - length_);
+        std::memcpy(out_ + length_, text.data(), n);
+        length_ += n;
     }
+    // Values are never negative here (years 1..9999, months, days, times).
     void appendNumber(int value, int minDigits) {
-        std::string digits = std::to_string(value);
-        if (static_cast<int>(digits.size()) < minDigits) {
-            digits.insert(0, static_cast<std::size_t>(minDigits) - digits.size(), '0');
-        }
-        append(digits);
+        char digits[16];
+        char* end = digits + sizeof digits;
+        char* begin = end;
+        do {
+            *--begin = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value > 0);
+        while (end - begin < minDigits) *--begin = '0';
+        append(std::string_view(begin, static_cast<std::size_t>(end - begin)));
     }
     bool timeIsMidnight() const { return t_.hour == 0 && t_.minute == 0 && t_.second == 0; }
 
     const RegionalSettings& s_;
     const Instant& t_;
-    std::string out_;
+    // The text is built in place: it can never exceed the byte budget.
+    char out_[kByteBudget];
+    std::size_t length_ = 0;
 };
 
 void Renderer::render(std::string_view pattern, int level) {
     if (level >= 2) return;  // a pattern reached from another one is not expanded further
     char lastToken = ' ';
     bool twelveHour = false;
-    const int dayOfWeekIndex = dayOfWeek(t_.day);
     std::size_t i = 0;
-    while (i < pattern.size() && out_.size() < kByteBudget) {
+    while (i < pattern.size() && length_ < kByteBudget) {
         const char start = pattern[i++];
         char token = (start >= 'a' && start <= 'z') ? static_cast<char>(start - 'a' + 'A') : start;
         if (token >= 'A' && token <= 'Z') {
@@ -143,7 +157,7 @@ void Renderer::render(std::string_view pattern, int level) {
             }
             case 'D': {
                 const int count = runLength();
-                const auto weekday = static_cast<std::size_t>(dayOfWeekIndex);
+                const auto weekday = static_cast<std::size_t>(dayOfWeek(t_.day));
                 if (count <= 2) {
                     appendNumber(t_.date.day, count);
                 } else if (count == 3) {
@@ -199,10 +213,10 @@ void Renderer::render(std::string_view pattern, int level) {
                     i += 3;
                     twelveHour = true;
                 } else if (startsWithIgnoringCase(here, "aaaa")) {
-                    append(s_.longDayNames[static_cast<std::size_t>(dayOfWeekIndex)]);
+                    append(s_.longDayNames[static_cast<std::size_t>(dayOfWeek(t_.day))]);
                     i += 3;
                 } else if (startsWithIgnoringCase(here, "aaa")) {
-                    append(s_.shortDayNames[static_cast<std::size_t>(dayOfWeekIndex)]);
+                    append(s_.shortDayNames[static_cast<std::size_t>(dayOfWeek(t_.day))]);
                     i += 2;
                 } else {
                     append(here.substr(0, 1));

@@ -72,6 +72,43 @@ Extended propagateNaN(const Extended& a, const Extended& b) {
     return quiet(a.isNaN() ? a : b);
 }
 
+// floor(a / b * 2^65) for normalised significands (a / b lies in (1/2, 2), so 65 or 66 bits), and
+// whether a remainder is left. 64-bit targets use the hardware's 128-by-64 division; others a
+// restoring division. Both give the same bits.
+struct Quotient {
+    U128 bits;
+    bool sticky;
+};
+
+Quotient divideSignificands(std::uint64_t a, std::uint64_t b) {
+#if defined(__SIZEOF_INT128__)
+    __extension__ typedef unsigned __int128 u128;  // a compiler extension, hence the marker
+    // The integer bit first, so that the rest fits one 128-by-64 division.
+    const bool top = a >= b;
+    const std::uint64_t rest = top ? a - b : a;
+    const u128 wide = static_cast<u128>(rest) << 64;
+    const auto low = static_cast<std::uint64_t>(wide / b);
+    const auto remainder = static_cast<std::uint64_t>(wide % b);
+    // One more bit: is twice the remainder at least b? (2 * remainder may need 65 bits.)
+    const bool half = remainder >= b - remainder;
+    const std::uint64_t left = half ? remainder - (b - remainder) : remainder * 2;
+    const U128 bits{(top ? 2u : 0u) | (low >> 63), (low << 1) | (half ? 1u : 0u)};
+    return {bits, left != 0};
+#else
+    U128 quotient;
+    std::uint64_t remainder = a;
+    bool carry = false;
+    for (int i = 0; i < 66; ++i) {
+        const bool bit = carry || remainder >= b;
+        if (bit) remainder -= b;
+        quotient = detail::shiftLeft(quotient, 1) | U128{0, bit ? 1u : 0u};
+        carry = (remainder & kIntegerBit) != 0;
+        remainder <<= 1;
+    }
+    return {quotient, carry || remainder != 0};
+#endif
+}
+
 bool magnitudeLess(const Finite& a, const Finite& b) {
     return a.exponent != b.exponent ? a.exponent < b.exponent : a.significand < b.significand;
 }
@@ -227,19 +264,9 @@ Extended operator/(const Extended& a, const Extended& b) {
 
     const Finite fa = unpack(a);
     const Finite fb = unpack(b);
-    // Restoring division: 66 quotient bits of A/B (A/B lies in (1/2, 2)) plus a sticky remainder.
-    U128 quotient;
-    std::uint64_t remainder = fa.significand;
-    bool carry = false;
-    for (int i = 0; i < 66; ++i) {
-        const bool bit = carry || remainder >= fb.significand;
-        if (bit) remainder -= fb.significand;
-        quotient = detail::shiftLeft(quotient, 1) | U128{0, bit ? 1u : 0u};
-        carry = (remainder & kIntegerBit) != 0;
-        remainder <<= 1;
-    }
+    const auto [quotient, sticky] = divideSignificands(fa.significand, fb.significand);
     const std::int64_t exp2 = static_cast<std::int64_t>(fa.exponent) - fb.exponent - 65;
-    return pack(negative, quotient, exp2, carry || remainder != 0);
+    return pack(negative, quotient, exp2, sticky);
 }
 
 std::partial_ordering operator<=>(const Extended& a, const Extended& b) {

@@ -88,7 +88,8 @@ std::optional<PosixLocaleData> readPosixLocale() {
 
 void LoadRegionalSettings() {
     const auto data = readPosixLocale();
-    setCurrentRegionalSettings(data ? settingsFromPosixLocale(*data) : RegionalSettings::fallback());
+    setCurrentRegionalSettings(data ? settingsFromPosixLocale(*data)
+                                    : RegionalSettings::fallback());
 }
 
 }  // namespace aeon

@@ -1,6 +1,7 @@
 // The number reader: digits accumulate in extended precision, then one power-of-ten scaling.
 #include "number_text.h"
 
+#include <bit>
 #include <cstdint>
 
 #include "errors.h"
@@ -13,9 +14,16 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Any 64-bit unsigned integer is exact in extended precision.
+Extended fromUnsigned(std::uint64_t n) {
+    if (n == 0) return {};
+    const int lead = std::countl_zero(n);
+    return Extended::fromBits(static_cast<std::uint16_t>(16383 + 63 - lead), n << lead);
+}
+
 // Applies 10^power as up to three factors: the units, the 32-blocks and the 512-blocks.
 Extended scaleByPowerOfTen(Extended value, std::int64_t power) {
-    if (power <= -5120) return value.isNegative() ? -Extended{} : Extended{};
+    if (power <= -5120) return Extended{};
     const bool divide = power < 0;
     const std::int64_t magnitude = divide ? -power : power;
     const Extended factors[] = {powers_of_ten::kUnits[magnitude % 32],
@@ -38,12 +46,23 @@ class Reader {
         const bool negative = accept('-');
         if (!negative) accept('+');
         const Extended ten = Extended::fromInt(10);
+        // While the digits fit 64 bits, value * 10 + digit is exact in extended precision too,
+        // so they gather in an integer first; past that, each step rounds as it must.
+        std::uint64_t exact = 0;
+        bool inExtended = false;
         Extended value;
         bool mantissaSeen = false;
         std::int64_t fractionDigits = 0;
         auto accumulate = [&](bool inFraction) {
             while (pos_ < text_.size() && isDigit(text_[pos_])) {
-                value = value * ten + Extended::fromInt(text_[pos_++] - '0');
+                const auto digit = static_cast<unsigned>(text_[pos_++] - '0');
+                if (!inExtended && exact <= (UINT64_MAX - digit) / 10) {
+                    exact = exact * 10 + digit;
+                } else {
+                    if (!inExtended) value = fromUnsigned(exact);
+                    inExtended = true;
+                    value = value * ten + Extended::fromInt(digit);
+                }
                 mantissaSeen = true;
                 if (inFraction && fractionDigits < 1'000'000'000) ++fractionDigits;
             }
@@ -69,6 +88,7 @@ class Reader {
         skipBlanks();
         if (pos_ != text_.size()) fail();
 
+        if (!inExtended) value = fromUnsigned(exact);
         value = scaleByPowerOfTen(value, exponent - fractionDigits);
         if (value.isInfinite()) fail();
         return negative ? -value : value;

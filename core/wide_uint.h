@@ -34,7 +34,29 @@ constexpr bool operator<(U128 a, U128 b) {
     return a.hi != b.hi ? a.hi < b.hi : a.lo < b.lo;
 }
 
-// Shifts below 0 or above 127 are the caller's business; both return 0 for 128 and more.
+#if defined(__SIZEOF_INT128__)
+// Where the compiler has a native 128-bit type the helpers use it: shifts and masks become a
+// few instructions. The struct stays the interface, so 32-bit targets share every caller.
+__extension__ typedef unsigned __int128 NativeU128;
+constexpr NativeU128 native(U128 v) {
+    return (static_cast<NativeU128>(v.hi) << 64) | v.lo;
+}
+constexpr U128 fromNative(NativeU128 v) {
+    return {static_cast<std::uint64_t>(v >> 64), static_cast<std::uint64_t>(v)};
+}
+
+constexpr U128 shiftLeft(U128 v, int n) {
+    return n >= 128 ? U128{} : fromNative(native(v) << n);
+}
+constexpr U128 shiftRight(U128 v, int n) {
+    return n >= 128 ? U128{} : fromNative(native(v) >> n);
+}
+constexpr U128 lowMask(int n) {
+    return n >= 128 ? U128{~std::uint64_t{0}, ~std::uint64_t{0}}
+                    : fromNative((static_cast<NativeU128>(1) << n) - 1);
+}
+#else
+// Shifts of 128 and more give 0; n must not be negative.
 constexpr U128 shiftLeft(U128 v, int n) {
     if (n == 0) return v;
     if (n >= 128) return {};
@@ -55,6 +77,7 @@ constexpr U128 lowMask(int n) {
     if (n >= 64) return {(n == 64) ? 0 : (~std::uint64_t{0} >> (128 - n)), ~std::uint64_t{0}};
     return {0, (n == 0) ? 0 : (~std::uint64_t{0} >> (64 - n))};
 }
+#endif
 
 constexpr bool testBit(U128 v, int n) {
     return n >= 64 ? ((v.hi >> (n - 64)) & 1u) != 0 : ((v.lo >> n) & 1u) != 0;
@@ -66,6 +89,9 @@ constexpr int highestBit(U128 v) {
 }
 
 constexpr U128 multiply(std::uint64_t a, std::uint64_t b) {
+#if defined(__SIZEOF_INT128__)
+    return fromNative(static_cast<NativeU128>(a) * b);
+#else
     const std::uint64_t aLo = a & 0xFFFFFFFFu;
     const std::uint64_t aHi = a >> 32;
     const std::uint64_t bLo = b & 0xFFFFFFFFu;
@@ -76,6 +102,7 @@ constexpr U128 multiply(std::uint64_t a, std::uint64_t b) {
     const std::uint64_t hh = aHi * bHi;
     const std::uint64_t mid = (ll >> 32) + (lh & 0xFFFFFFFFu) + (hl & 0xFFFFFFFFu);
     return {hh + (lh >> 32) + (hl >> 32) + (mid >> 32), (mid << 32) | (ll & 0xFFFFFFFFu)};
+#endif
 }
 
 }  // namespace aeon::detail

@@ -22,7 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto second = aeon::AgeToYearSecond(model, row, aeon::TextToExtended(text, settings));
         if (aeon::YearSecondToDateText(second, settings) != result) std::abort();
     } catch (const aeon::EConvertError& e) {
-        if (std::string(e.what()) != "'" + aeon::fuzz::shown(text) + "' ist kein gültiger Gleitkommawert") std::abort();
+        if (std::string(e.what()) !=
+            "'" + aeon::fuzz::shown(text) + "' ist kein gültiger Gleitkommawert")
+            std::abort();
     } catch (const aeon::EOverflow& e) {
         if (std::string(e.what()) != "Gleitkommaüberlauf") std::abort();
     } catch (const aeon::EInvalidOp& e) {

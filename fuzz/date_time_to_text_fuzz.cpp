@@ -24,11 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.timePMString = input.ConsumeRandomLengthString(16);
     s.longMonthNames[input.ConsumeIntegralInRange<std::size_t>(0, 11)] =
         input.ConsumeRandomLengthString(300);
-    const double value = input.ConsumeBool()
-                             ? input.ConsumeFloatingPoint<double>()
-                             : input.ConsumeFloatingPointInRange<double>(
-                                   static_cast<double>(aeon::kFirstDayNumber),
-                                   static_cast<double>(aeon::kLastDayNumber));
+    const double value = input.ConsumeBool() ? input.ConsumeFloatingPoint<double>()
+                                             : input.ConsumeFloatingPointInRange<double>(
+                                                   static_cast<double>(aeon::kFirstDayNumber),
+                                                   static_cast<double>(aeon::kLastDayNumber));
     const std::string pattern = input.ConsumeRemainingBytesAsString();
     const bool inRange = std::isfinite(value) &&
                          value >= static_cast<double>(aeon::kFirstDayNumber) &&

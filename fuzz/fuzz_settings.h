@@ -19,7 +19,8 @@ inline std::string shown(std::string text) {
 inline RegionalSettings settingsFor(std::uint8_t choice) {
     RegionalSettings s = RegionalSettings::german();
     switch (choice % 4) {
-        case 0: return s;
+        case 0:
+            return s;
         case 1:
             s.decimalSeparator = ".";
             s.dateSeparator = "/";
@@ -33,7 +34,8 @@ inline RegionalSettings settingsFor(std::uint8_t choice) {
             s.dateSeparator = "-";
             s.shortDatePattern = "yyyy-MM-dd";
             return s;
-        default: return RegionalSettings::fallback();
+        default:
+            return RegionalSettings::fallback();
     }
 }
 

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         day = aeon::TextToDate(text, settings, presentYear);
     } catch (const aeon::EConvertError& e) {
-        if (std::string(e.what()) != "'" + aeon::fuzz::shown(text) + "' ist kein gültiges Datum") std::abort();
+        if (std::string(e.what()) != "'" + aeon::fuzz::shown(text) + "' ist kein gültiges Datum")
+            std::abort();
         return 0;
     }
     if (day != static_cast<double>(static_cast<std::int64_t>(day)) ||

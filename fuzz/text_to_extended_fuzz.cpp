@@ -14,13 +14,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         value = aeon::TextToExtended(text, settings);
     } catch (const aeon::EConvertError& e) {
-        if (std::string(e.what()) != "'" + aeon::fuzz::shown(text) + "' ist kein gültiger Gleitkommawert") std::abort();
+        if (std::string(e.what()) !=
+            "'" + aeon::fuzz::shown(text) + "' ist kein gültiger Gleitkommawert")
+            std::abort();
         return 0;
     }
     if (value.isNaN() || value.isInfinite()) std::abort();
     // Blanks around a number never change it.
     const aeon::Extended padded = aeon::TextToExtended("  " + text + " ", settings);
-    if (padded.signExponent() != value.signExponent() || padded.significand() != value.significand()) {
+    if (padded.signExponent() != value.signExponent() ||
+        padded.significand() != value.significand()) {
         std::abort();
     }
     // A minus in front of an unsigned number negates it exactly.
