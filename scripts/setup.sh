@@ -10,6 +10,7 @@ packages=(
   fonts-wine locales locales-all
   xvfb xauth openbox xdotool wmctrl x11-utils
   g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user
+  desktop-file-utils appstream dpkg-dev file man-db time
 )
 
 as_root() {

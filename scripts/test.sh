@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine, builds AEONARIUM and runs the whole test suite: the tests, the
 # same tests under AddressSanitizer + UndefinedBehaviorSanitizer, a short run of every fuzz
-# target, and the same results on aarch64 and i686 under qemu-user.
+# target, the same results on aarch64 and i686 under qemu-user, and the Debian package.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh || exit 1
@@ -20,5 +20,6 @@ stage "tests" build_and_test default
 stage "tests under ASan + UBSan" build_and_test asan
 stage "fuzz targets, 30 s each" fuzz/run.sh 30
 stage "aarch64 and i686 give the same results" scripts/cross_check.sh
+stage "the Debian package installs, converts and removes" packaging/deb_check.sh
 echo "stages: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "extended_operands.h"
+#include "x87.h"
 
 namespace aeon {
 namespace {
@@ -27,25 +28,10 @@ std::string show(const Extended& x) {
     return a.signExponent() == b.signExponent() && a.significand() == b.significand();
 }
 
-#if LDBL_MANT_DIG == 64 && (defined(__x86_64__) || defined(__i386__))
+#ifdef AEONARIUM_HAS_X87
 constexpr bool kHardwareExtended = true;
-
-long double toHardware(const Extended& x) {
-    long double value = 0;
-    const std::uint64_t sig = x.significand();
-    const std::uint16_t se = x.signExponent();
-    std::memcpy(&value, &sig, 8);
-    std::memcpy(reinterpret_cast<char*>(&value) + 8, &se, 2);
-    return value;
-}
-
-Extended fromHardware(long double value) {
-    std::uint64_t sig = 0;
-    std::uint16_t se = 0;
-    std::memcpy(&sig, &value, 8);
-    std::memcpy(&se, reinterpret_cast<const char*>(&value) + 8, 2);
-    return Extended::fromBits(se, sig);
-}
+using testing::fromHardware;
+using testing::toHardware;
 
 // Keeps the compiler from folding or reassociating the hardware operations.
 template <typename T>

@@ -11,6 +11,7 @@
 
 #include "errors.h"
 #include "power_of_ten.h"
+#include "x87.h"
 
 namespace aeon {
 namespace {
@@ -115,7 +116,9 @@ TEST(TextToExtended, RangeEdges) {
     EXPECT_TRUE(one > Extended::fromDouble(0.999999) && one < Extended::fromDouble(1.000001));
 }
 
-#if LDBL_MANT_DIG == 64
+#ifdef AEONARIUM_HAS_X87
+using testing::toHardware;
+
 // Up to 19 digits with a net power of ten of at most 27 read correctly rounded, as strtold does.
 TEST(TextToExtended, ShortInputsAreCorrectlyRoundedLikeStrtold) {
     RegionalSettings settings = RegionalSettings::german();
@@ -131,26 +134,12 @@ TEST(TextToExtended, ShortInputsAreCorrectlyRoundedLikeStrtold) {
         if (exponent - fraction < -27 || exponent - fraction > 27) continue;
         text += "e" + std::to_string(exponent);
         const long double expected = std::strtold(text.c_str(), nullptr);
-        const Extended read = TextToExtended(text, settings);
-        long double actual = 0;
-        const std::uint64_t sig = read.significand();
-        const std::uint16_t se = read.signExponent();
-        std::memcpy(&actual, &sig, 8);
-        std::memcpy(reinterpret_cast<char*>(&actual) + 8, &se, 2);
-        ASSERT_EQ(actual, expected) << text;
+        ASSERT_EQ(toHardware(TextToExtended(text, settings)), expected) << text;
     }
 }
 #endif
 
-#if LDBL_MANT_DIG == 64
-long double hardware(const Extended& x) {
-    long double value = 0;
-    const std::uint64_t sig = x.significand();
-    const std::uint16_t se = x.signExponent();
-    std::memcpy(&value, &sig, 8);
-    std::memcpy(reinterpret_cast<char*>(&value) + 8, &se, 2);
-    return value;
-}
+#ifdef AEONARIUM_HAS_X87
 
 // The reader's arithmetic done by the x87 unit: digits accumulate, then the three factors.
 long double readOnHardware(const std::string& digits, std::int64_t power) {
@@ -163,7 +152,7 @@ long double readOnHardware(const std::string& digits, std::int64_t power) {
                                 powers_of_ten::kFiveTwelves[static_cast<std::size_t>(m / 512)]};
     for (const Extended& f : factors) {
         if (f == powers_of_ten::kUnits[0]) continue;
-        value = power < 0 ? value / hardware(f) : value * hardware(f);
+        value = power < 0 ? value / toHardware(f) : value * toHardware(f);
     }
     return value;
 }
@@ -193,7 +182,7 @@ TEST(TextToExtended, PowerOfTenSweepMatchesHardware) {
                 continue;
             }
             const Extended read = TextToExtended(text, settings);
-            const long double actual = hardware(read);
+            const long double actual = toHardware(read);
             ASSERT_TRUE(actual == expected && std::signbit(actual) == std::signbit(expected))
                 << text << " power " << power;
         }
