@@ -45,9 +45,8 @@ int formTextHeight(const QFont& font) {
     return qRound(u16(74) * scale) + qRound(u16(76) * scale);
 }
 
-int applyFormFont(QWidget& form) {
+int applyFormFont(QWidget& form, int dpi) {
     QFont font = form.font();
-    const int dpi = form.logicalDpiY();
     font.setPixelSize(mulDiv(kDesignPixelHeight, dpi, kDesignDpi));
     form.setFont(font);
 

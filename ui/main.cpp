@@ -26,7 +26,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setBackgroundRole(QPalette::Button);
-    textHeight_ = aeon::ui::applyFormFont(*this);
+    textHeight_ = aeon::ui::applyFormFont(*this, logicalDpiY());
 
     rows_ = {{
         {ui_->Edit1, ui_->Button1, ui_->Label17, aeon::AgeRow::Millions},
