@@ -53,6 +53,8 @@ class InputBlocker : public QObject {
             case QEvent::Wheel:
                 return true;
             case QEvent::WindowActivate:
+                // Qt tells every widget of an activated window; the window itself is enough.
+                if (!widget->isWindow()) return false;
                 QTimer::singleShot(0, &dialog_, [this] {
                     dialog_.raise();
                     dialog_.activateWindow();

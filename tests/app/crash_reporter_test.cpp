@@ -187,6 +187,21 @@ class CrashReporterTest : public QObject {
         QCOMPARE(edit->text(), QStringLiteral("x5"));
     }
 
+    void activatingTheMainWindowBringsTheDialogBack() {
+        TMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        bool cameBack = false;
+        onDialog = [&form, &cameBack](ErrorDialog& d) {
+            QTRY_COMPARE(QApplication::activeWindow(), &d);
+            QApplication::setActiveWindow(&form);
+            cameBack = QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; });
+            pressOk(d);
+        };
+        reportConversionError();
+        QVERIFY(cameBack);
+    }
+
     void silentAbortIsIgnored() {
         reporter->report(std::make_exception_ptr(aeon::app::SilentAbort()));
         QCOMPARE(dialogs, 0);
