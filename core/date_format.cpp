@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "calendar.h"
 #include "errors.h"
@@ -87,18 +86,29 @@ class Renderer {
   private:
     void append(std::string_view text) {
         const std::size_t n = std::min(text.size(), kByteBudget - length_);
-        std::memcpy(out_ + length_, text.data(), n);
+        // Most pieces are a character or two: a plain loop beats a call to memcpy.
+        for (std::size_t i = 0; i < n; ++i) out_[length_ + i] = text[i];
         length_ += n;
     }
-    // Values are never negative here (years 1..9999, months, days, times).
+    // Values are never negative here (years 1..9999, months, days, times); digits go in pairs.
     void appendNumber(int value, int minDigits) {
+        static constexpr char kPairs[] =
+            "00010203040506070809101112131415161718192021222324252627282930313233343536373839404142"
+            "43"
+            "44454647484950515253545556575859606162636465666768697071727374757677787980818283848586"
+            "87"
+            "888990919293949596979899";
         char digits[16];
-        char* end = digits + sizeof digits;
+        char* const end = digits + sizeof digits;
         char* begin = end;
-        do {
-            *--begin = static_cast<char>('0' + value % 10);
-            value /= 10;
-        } while (value > 0);
+        while (value >= 100) {
+            const int pair = value % 100;
+            value /= 100;
+            *--begin = kPairs[2 * pair + 1];
+            *--begin = kPairs[2 * pair];
+        }
+        *--begin = kPairs[2 * value + 1];
+        if (value >= 10) *--begin = kPairs[2 * value];
         while (end - begin < minDigits) *--begin = '0';
         append(std::string_view(begin, static_cast<std::size_t>(end - begin)));
     }

@@ -119,14 +119,6 @@ Extended Extended::infinity(bool negative) {
     return fromBits(signOf(negative) | kExpMask, kIntegerBit);
 }
 
-bool Extended::isInfinite() const {
-    return !isFinite() && (significand_ << 1) == 0;
-}
-
-bool Extended::isNaN() const {
-    return !isFinite() && (significand_ << 1) != 0;
-}
-
 Extended Extended::fromInt(std::int64_t value) {
     if (value == 0) return {};
     const bool negative = value < 0;

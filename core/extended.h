@@ -29,8 +29,8 @@ class Extended {
 
     bool isNegative() const { return (signExponent_ & 0x8000u) != 0; }
     bool isZero() const { return (signExponent_ & 0x7FFFu) == 0 && significand_ == 0; }
-    bool isInfinite() const;
-    bool isNaN() const;
+    bool isInfinite() const { return !isFinite() && (significand_ << 1) == 0; }
+    bool isNaN() const { return !isFinite() && (significand_ << 1) != 0; }
     bool isFinite() const { return (signExponent_ & 0x7FFFu) != 0x7FFFu; }
 
     // The nearest 64-bit double; `overflow` is set when a finite value became infinite.

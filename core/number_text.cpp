@@ -1,6 +1,7 @@
 // The number reader: digits accumulate in extended precision, then one power-of-ten scaling.
 #include "number_text.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -21,16 +22,20 @@ Extended fromUnsigned(std::uint64_t n) {
     return Extended::fromBits(static_cast<std::uint16_t>(16383 + 63 - lead), n << lead);
 }
 
-// Applies 10^power as up to three factors: the units, the 32-blocks and the 512-blocks.
+// Applies 10^power as up to three factors: the units, the 32-blocks and the 512-blocks; a
+// factor of one is skipped.
 Extended scaleByPowerOfTen(Extended value, std::int64_t power) {
+    if (power == 0) return value;
     if (power <= -5120) return Extended{};
     const bool divide = power < 0;
-    const std::int64_t magnitude = divide ? -power : power;
-    const Extended factors[] = {powers_of_ten::kUnits[magnitude % 32],
-                                powers_of_ten::kThirtyTwos[(magnitude / 32) % 16],
-                                powers_of_ten::kFiveTwelves[magnitude / 512]};
-    for (const Extended& factor : factors) {
-        if (factor == powers_of_ten::kUnits[0]) continue;
+    const auto magnitude = static_cast<std::size_t>(divide ? -power : power);
+    const std::size_t indices[] = {magnitude % 32, (magnitude / 32) % 16, magnitude / 512};
+    const std::array<const Extended*, 3> tables = {powers_of_ten::kUnits.data(),
+                                                   powers_of_ten::kThirtyTwos.data(),
+                                                   powers_of_ten::kFiveTwelves.data()};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (indices[i] == 0) continue;
+        const Extended& factor = tables[i][indices[i]];
         value = divide ? value / factor : value * factor;
     }
     return value;
