@@ -32,15 +32,17 @@ awk -v n="$count" 'BEGIN {
 }' > "$cases"
 
 status=0
-for triple in aarch64-linux-gnu i686-linux-gnu; do
+for target in aarch64-linux-gnu:aarch64 i686-linux-gnu:i386; do
+  triple=${target%%:*}
+  qemu=qemu-${target##*:}
   dir=build/cross-$triple
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/$triple.cmake" \
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchains/debian-cross.cmake" \
+    -DAEONARIUM_CROSS_TRIPLE="$triple" -DAEONARIUM_CROSS_QEMU="${target##*:}" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAEONARIUM_GUI=OFF >/dev/null
   cmake --build "$dir" -j2
   echo "== $triple: tests under qemu"
   # The every-locale sweep reads the host's locale data, which another libc need not share.
   ctest --test-dir "$dir" -j2 --output-on-failure -E AllLocales || status=1
-  qemu=qemu-$( [ "$triple" = i686-linux-gnu ] && echo i386 || echo aarch64 )
   for locale in C de_DE.UTF-8 en_US.UTF-8; do
     LC_ALL=$locale build/core-only/cli/aeonarium-cli --batch <"$cases" >"$dir/native-$locale.out"
     LC_ALL=$locale "$qemu" -L "/usr/$triple" "$dir/cli/aeonarium-cli" --batch <"$cases" \
