@@ -167,6 +167,12 @@ class MainFormTest : public QObject {
         QVERIFY(button(1)->isEnabled());
     }
 
+    void boxesHaveNoLengthLimit() {
+        const QString longText(100'000, QLatin1Char('9'));
+        edit(1)->setText(longText);
+        QCOMPARE(edit(1)->text().size(), longText.size());
+    }
+
     void blanksEnableTheButtonAndRaiseTheNumberError() {
         QTest::mouseClick(button(1), Qt::LeftButton);  // disabled: nothing happens
         QVERIFY(errors.isEmpty());
