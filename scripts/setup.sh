@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages and locales that building and testing AEONARIUM need (idempotent).
+# Installs the Debian packages and locales that AEONARIUM needs (idempotent).
+# Usage: scripts/setup.sh [--for-tests]
 set -euo pipefail
 
+# What building and running needs; the test suite needs the second list as well.
 packages=(
-  g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config
   googletest libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libboost-stacktrace-dev
-  fonts-wine locales locales-all
-  xvfb xauth openbox xdotool wmctrl x11-utils
-  g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user
-  desktop-file-utils appstream dpkg-dev file man-db time
+  fonts-wine locales
 )
+if [ "${1:-}" = "--for-tests" ]; then
+  packages+=(
+    clang libclang-rt-14-dev locales-all
+    xvfb xauth openbox xdotool wmctrl x11-utils
+    g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user
+    desktop-file-utils appstream dpkg-dev file man-db time
+  )
+fi
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

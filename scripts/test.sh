@@ -4,7 +4,7 @@
 # target, the same results on aarch64 and i686 under qemu-user, and the Debian package.
 set -uo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh || exit 1
+scripts/setup.sh --for-tests || exit 1
 
 passed=0
 failed=0
