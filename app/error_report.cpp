@@ -12,12 +12,20 @@
 namespace aeon::app {
 namespace {
 
-QString oneLine(const QString& text) {
-    QString line = text;
-    for (QChar& c : line) {
-        if (c.category() == QChar::Other_Control) c = QLatin1Char(' ');
+// Control characters become blanks; line breaks too, unless they are to be kept.
+QString blankControls(const QString& text, bool keepLineBreaks) {
+    QString result = text;
+    for (QChar& c : result) {
+        const bool lineBreak = c == QLatin1Char('\n') || c == QLatin1Char('\r');
+        if (c.category() == QChar::Other_Control && !(keepLineBreaks && lineBreak)) {
+            c = QLatin1Char(' ');
+        }
     }
-    return line;
+    return result;
+}
+
+QString oneLine(const QString& text) {
+    return blankControls(text, false);
 }
 
 QString quoted(const std::string& text) {
@@ -48,13 +56,7 @@ ErrorInfo describeError(const std::exception_ptr& error) {
 }
 
 QString dialogMessage(const QString& message) {
-    QString text = message;
-    for (QChar& c : text) {
-        if (c.category() == QChar::Other_Control && c != QLatin1Char('\n') &&
-            c != QLatin1Char('\r')) {
-            c = QLatin1Char(' ');
-        }
-    }
+    QString text = blankControls(message, true);
     if (!text.endsWith(QLatin1Char('.'))) text += QLatin1Char('.');
     return text;
 }

@@ -14,9 +14,6 @@
 namespace aeon {
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86'400;
-constexpr std::int64_t kCalendarStartDay = 42'370;
-
 // Doubles ordered as integers: a monotonic key, so bisection works on the double grid.
 std::int64_t keyOf(double value) {
     const auto bits = std::bit_cast<std::int64_t>(value);

@@ -10,9 +10,8 @@
 namespace aeon {
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86'400;
-constexpr std::int64_t kFirstSecond = (kFirstDayNumber - 42370) * kSecondsPerDay;
-constexpr std::int64_t kLastSecond = (kLastDayNumber - 42370 + 1) * kSecondsPerDay - 1;
+constexpr std::int64_t kFirstSecond = (kFirstDayNumber - kCalendarStartDay) * kSecondsPerDay;
+constexpr std::int64_t kLastSecond = (kLastDayNumber - kCalendarStartDay + 1) * kSecondsPerDay - 1;
 
 YearModel& current() {
     static YearModel model = kYearModels[0].model;

@@ -52,8 +52,10 @@ const AgeRowInfo& ageRowInfo(AgeRow row);
 void SelectYearModel(std::int32_t index);
 const YearModel& currentYearModel();
 
-// 1 January 2016, 00:00:00, as a date-time value.
-inline constexpr double kCalendarStart = 42370.0;
+// 1 January 2016, 00:00:00: its day number and as a date-time value.
+inline constexpr std::int64_t kCalendarStartDay = 42'370;
+inline constexpr double kCalendarStart = static_cast<double>(kCalendarStartDay);
+inline constexpr std::int64_t kSecondsPerDay = 86'400;
 
 // The conversion, as pure functions of model and settings. Raise EConvertError, EOverflow or
 // EInvalidOp (an instant outside the years 1 to 9999 is an invalid operation too).
